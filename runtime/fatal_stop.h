@@ -1,0 +1,21 @@
+// The program's fatal stop: a report, then the end of the process with a given exit code.
+// The report goes through a replaceable reporter, so tests can catch it and the Windows
+// program can show it in a message box.
+#pragma once
+
+#include <string_view>
+
+namespace urlpush {
+
+// Receives the report of a fatal stop. A reporter may throw (tests do, to catch the stop);
+// when it returns, the process ends.
+using FatalReporter = void (*)(std::string_view title, std::string_view message);
+
+// Installs `reporter` (nullptr restores the default, which writes to standard error) and
+// returns the one it replaces.
+FatalReporter SetFatalReporter(FatalReporter reporter);
+
+// Reports and ends the process at once with `exitCode`; no exit step runs.
+[[noreturn]] void FatalStop(std::string_view title, std::string_view message, int exitCode);
+
+}  // namespace urlpush
