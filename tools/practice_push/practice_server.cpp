@@ -1,0 +1,91 @@
+// The HTTP side of the practice push interface.
+#include "tools/practice_push/practice_server.h"
+
+#include <httplib.h>
+
+#include <fstream>
+#include <mutex>
+#include <nlohmann/json.hpp>
+
+namespace urlpush::practice {
+
+struct PracticeServer::State {
+    explicit State(ServerOptions o) : options(std::move(o)), interface(options.interface) {}
+
+    ServerOptions options;
+    httplib::Server server;
+    std::mutex mutex;  // the interface's quota and the record file
+    PracticeInterface interface;
+    std::ofstream record;
+    int port = 0;
+
+    void Record(const httplib::Request& request) {
+        if (!record.is_open()) return;
+        nlohmann::ordered_json headers = nlohmann::ordered_json::array();
+        for (const auto& [name, value] : request.headers) {
+            if (name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" ||
+                name == "LOCAL_PORT")
+                continue;  // added by the server itself, not sent by the client
+            headers.push_back({name, value});
+        }
+        std::string target = request.path;
+        if (!request.params.empty()) {
+            std::string query;
+            for (const auto& [key, value] : request.params) {
+                query += (query.empty() ? "" : "&") + key + "=" + value;
+            }
+            target += "?" + query;
+        }
+        nlohmann::ordered_json line = {{"method", request.method},
+                                       {"path", target},
+                                       {"headers", headers},
+                                       {"body", request.body}};
+        record << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+               << '\n'
+               << std::flush;
+    }
+
+    void Handle(const httplib::Request& request, httplib::Response& response) {
+        std::lock_guard lock(mutex);
+        Record(request);
+        Reply reply{404, R"({"error":404,"message":"not found"})"};
+        if (request.method == "POST") {
+            reply = interface.Answer(request.path, request.get_param_value("site"),
+                                     request.get_param_value("token"), request.body);
+        }
+        response.status = reply.status;
+        response.set_content(reply.body, "application/json");
+    }
+};
+
+PracticeServer::PracticeServer(ServerOptions options)
+    : state_(std::make_unique<State>(std::move(options))) {
+    if (!state_->options.recordFile.empty()) {
+        state_->record.open(state_->options.recordFile, std::ios::binary | std::ios::app);
+    }
+    auto handler = [this](const httplib::Request& request, httplib::Response& response) {
+        state_->Handle(request, response);
+    };
+    state_->server.Post(".*", handler);
+    state_->server.Get(".*", handler);
+    state_->server.set_payload_max_length(64u << 20);
+}
+
+PracticeServer::~PracticeServer() { Stop(); }
+
+bool PracticeServer::Bind() {
+    if (state_->options.port == 0) {
+        state_->port = state_->server.bind_to_any_port(state_->options.host);
+        return state_->port > 0;
+    }
+    state_->port = state_->options.port;
+    return state_->server.bind_to_port(state_->options.host, state_->options.port);
+}
+
+void PracticeServer::Serve() { state_->server.listen_after_bind(); }
+
+void PracticeServer::Stop() { state_->server.stop(); }
+
+int PracticeServer::Port() const { return state_->port; }
+
+}  // namespace urlpush::practice
