@@ -28,16 +28,8 @@ struct PracticeServer::State {
                 continue;  // added by the server itself, not sent by the client
             headers.push_back({name, value});
         }
-        std::string target = request.path;
-        if (!request.params.empty()) {
-            std::string query;
-            for (const auto& [key, value] : request.params) {
-                query += (query.empty() ? "" : "&") + key + "=" + value;
-            }
-            target += "?" + query;
-        }
         nlohmann::ordered_json line = {{"method", request.method},
-                                       {"path", target},
+                                       {"path", request.target},
                                        {"headers", headers},
                                        {"body", request.body}};
         record << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
@@ -50,8 +42,17 @@ struct PracticeServer::State {
         Record(request);
         Reply reply{404, R"({"error":404,"message":"not found"})"};
         if (request.method == "POST") {
-            reply = interface.Answer(request.path, request.get_param_value("site"),
-                                     request.get_param_value("token"), request.body);
+            // The query alone names site and token: a form-encoded body of URLs is no form.
+            const std::size_t question = request.target.find('?');
+            httplib::Params query;
+            if (question != std::string::npos) {
+                httplib::detail::parse_query_text(request.target.substr(question + 1), query);
+            }
+            const auto value = [&query](const char* key) {
+                const auto found = query.find(key);
+                return found == query.end() ? std::string() : found->second;
+            };
+            reply = interface.Answer(request.path, value("site"), value("token"), request.body);
         }
         response.status = reply.status;
         response.set_content(reply.body, "application/json");
