@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/push_report.h"
+#include "app/submit/push_report.h"
 #include "text/encoding.h"
 
 namespace urlpush {

@@ -2,8 +2,8 @@
 // lines) or posts of 2000 lines each, every reply logged as it comes.
 #include "app/submit_command.h"
 
-#include "app/push_report.h"
-#include "app/push_texts.h"
+#include "app/submit/push_report.h"
+#include "app/submit/push_texts.h"
 
 namespace urlpush {
 namespace {

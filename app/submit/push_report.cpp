@@ -1,10 +1,10 @@
 // The reply of the push interface is parsed as JSON; strings in it are UTF-8 and become
 // GBK for the log.
-#include "app/push_report.h"
+#include "app/submit/push_report.h"
 
 #include <nlohmann/json.hpp>
 
-#include "app/push_texts.h"
+#include "app/submit/push_texts.h"
 #include "text/encoding.h"
 
 namespace urlpush {
