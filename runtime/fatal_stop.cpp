@@ -4,21 +4,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "runtime/fatal_report.h"
+
 namespace urlpush {
 namespace {
 
-void ReportToStandardError(std::string_view title, std::string_view message) {
-    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
-                 static_cast<int>(message.size()), message.data());
-}
-
-FatalReporter g_reporter = ReportToStandardError;
+// The platform's own report: standard error on Linux, an error message box on Windows.
+FatalReporter g_reporter = ReportFatalByDefault;
 
 }  // namespace
 
 FatalReporter SetFatalReporter(FatalReporter reporter) {
     FatalReporter previous = g_reporter;
-    g_reporter = reporter ? reporter : ReportToStandardError;
+    g_reporter = reporter ? reporter : ReportFatalByDefault;
     return previous;
 }
 

@@ -11,8 +11,8 @@ namespace urlpush {
 // when it returns, the process ends.
 using FatalReporter = void (*)(std::string_view title, std::string_view message);
 
-// Installs `reporter` (nullptr restores the default, which writes to standard error) and
-// returns the one it replaces.
+// Installs `reporter` (nullptr restores the default: standard error on Linux, an error
+// message box on Windows) and returns the one it replaces.
 FatalReporter SetFatalReporter(FatalReporter reporter);
 
 // Reports and ends the process at once with `exitCode`; no exit step runs.
