@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libcurl4-openssl-dev libssl-dev openssl nlohmann-json3-dev libcpp-httplib-dev
+    qt6-base-dev libcurl4-openssl-dev libssl-dev openssl curl nlohmann-json3-dev libcpp-httplib-dev
     googletest libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
     wine wine32:i386 wine64
