@@ -9,6 +9,7 @@
 
 #include "text/text.h"
 #include "web/internet_api.h"
+#include "web/web_access.h"
 #include "web/web_timeouts.h"
 
 namespace urlpush {
@@ -38,6 +39,7 @@ struct Request : CurlObject {
     std::size_t readAt = 0;
     Text headers;  // the header block of the latest response
     bool responded = false;
+    bool headWithBody = false;  // HEAD sent with a body: stop at the end of the headers
 };
 
 struct EasyDeleter {
@@ -93,6 +95,9 @@ size_t CollectHeader(char* data, size_t size, size_t count, void* target) {
     }
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
     request->headers.append(line).append("\r\n");
+    // curl would wait for the body of a HEAD it sends as a custom request: stop it once
+    // a final header block is complete.
+    if (line.empty() && request->headWithBody && StatusCodeOf(request->headers) >= 200) return 0;
     return size * count;
 }
 
@@ -233,6 +238,7 @@ class CurlInternetApi final : public InternetApi {
         request->readAt = 0;
         request->headers.clear();
         request->responded = false;
+        request->headWithBody = request->verb == "HEAD" && bodyLength != 0;
         const CURLcode result = curl_easy_perform(e);
         if (!request->responded) request->headers.clear();
         return result == CURLE_OK;
@@ -271,7 +277,8 @@ class CurlInternetApi final : public InternetApi {
     bool InternetCloseHandle(InternetHandle handle) override { return handles_.erase(handle) == 1; }
 
   private:
-    // HEAD sends its body too, and takes no response body.
+    // HEAD sends its body too, and takes no response body. curl sends no body with its own
+    // HEAD, so a HEAD with a body goes as a POST renamed, stopped after the headers.
     static void SetUpHead(CURL* e, const char* body, uint32_t bodyLength) {
         if (bodyLength == 0) {
             curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
@@ -280,7 +287,6 @@ class CurlInternetApi final : public InternetApi {
         curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(bodyLength));
         curl_easy_setopt(e, CURLOPT_POSTFIELDS, body);
         curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, "HEAD");
-        curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
     }
 
     InternetHandle Keep(std::unique_ptr<CurlObject> object) {
