@@ -23,20 +23,23 @@ start)
     stop
     rm -rf "$prefix"
     mkdir -p "$(dirname "$prefix")"
+    # Xvfb picks a free display and writes its number to the pipe. It comes first, so that
+    # the prefix's desktop is made on it (a desktop made without a display refuses windows
+    # later), and in a session of its own, so that it outlives this script under CTest.
+    fifo="$prefix.displayfd"
+    rm -f "$fifo" && mkfifo "$fifo"
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    echo $! >"$prefix.xvfb.pid"
+    read -r display <"$fifo"
+    rm -f "$fifo"
+    echo ":$display" >"$prefix.display"
+    export DISPLAY=":$display"
     if ! "$loader" wineboot -i >"$prefix.boot.log" 2>&1; then
         cat "$prefix.boot.log" >&2
         echo "wine-session: wineboot failed for $prefix" >&2
         exit 1
     fi
     "$server" -p >/dev/null 2>&1 </dev/null
-    # Xvfb picks a free display and writes its number to the pipe.
-    fifo="$prefix.displayfd"
-    rm -f "$fifo" && mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    echo $! >"$prefix.xvfb.pid"
-    read -r display <"$fifo"
-    rm -f "$fifo"
-    echo ":$display" >"$prefix.display"
     echo "wine session ready: prefix $prefix, display :$display"
     ;;
 stop)
