@@ -1,5 +1,6 @@
-// The engine on Linux: applies a skin to the running QApplication as a palette and a style
-// sheet, and takes it off again. Widgets that carry colours of their own are left alone.
+// The engine on Linux: applies a skin to the running QApplication as a style sheet, and
+// takes it off again. Widgets that carry colours of their own are left alone. Only the
+// style sheet is used: Qt gives each widget its own palette back when the sheet goes.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +50,9 @@ QString StyleSheetOf(const SkinTheme& theme) {
                "[urlpushSkinRole=\"edit\"] { border: %3px solid %4; border-radius: %5px;"
                " background-color: %6; color: %7; padding: 2px; }\n"
                "[urlpushSkinRole=\"edit\"]:focus { border-color: %8; }\n"
+               // Only the active colour group: a box may hide its inactive selection.
+               "[urlpushSkinRole=\"edit\"]:active { selection-background-color: %14;"
+               " selection-color: %15; }\n"
                "[urlpushSkinRole=\"button\"] { border: %3px solid %9; border-radius: %5px;"
                " background-color: %10; color: %11; padding: 4px 14px; }\n"
                "[urlpushSkinRole=\"button\"]:hover { background-color: %12; }\n"
@@ -61,27 +65,8 @@ QString StyleSheetOf(const SkinTheme& theme) {
         .arg(Css(theme, ColourName::EditBase), Css(theme, ColourName::EditText),
              Css(theme, ColourName::EditBorderFocus), Css(theme, ColourName::ButtonBorder),
              Css(theme, ColourName::ButtonFace), Css(theme, ColourName::ButtonText),
-             Css(theme, ColourName::ButtonFaceHover), Css(theme, ColourName::ButtonFacePressed));
-}
-
-QPalette PaletteOf(const SkinTheme& theme, QPalette palette) {
-    const auto set = [&](QPalette::ColorRole role, ColourName name) {
-        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            palette.setColor(group, role, ToQColor(theme.Get(name)));
-        }
-    };
-    set(QPalette::Window, ColourName::WindowFace);
-    set(QPalette::WindowText, ColourName::WindowText);
-    set(QPalette::Base, ColourName::EditBase);
-    set(QPalette::Text, ColourName::EditText);
-    set(QPalette::Button, ColourName::ButtonFace);
-    set(QPalette::ButtonText, ColourName::ButtonText);
-    // The selection only for the active group: a box may hide its inactive selection.
-    palette.setColor(QPalette::Active, QPalette::Highlight,
-                     ToQColor(theme.Get(ColourName::EditSelection)));
-    palette.setColor(QPalette::Active, QPalette::HighlightedText,
-                     ToQColor(theme.Get(ColourName::EditSelectionText)));
-    return palette;
+             Css(theme, ColourName::ButtonFaceHover), Css(theme, ColourName::ButtonFacePressed))
+        .arg(Css(theme, ColourName::EditSelection), Css(theme, ColourName::EditSelectionText));
 }
 
 void Mark(QWidget* widget) {
@@ -109,8 +94,7 @@ class Marker : public QObject {
 };
 
 struct Attached {
-    QPalette palette;  // the application's before the attach
-    QString styleSheet;
+    QString styleSheet;  // the application's before the attach
     QPointer<Marker> marker;
 };
 
@@ -125,7 +109,6 @@ void Restore() {
     Current() = nullptr;
     delete attached->marker.data();
     qApp->setStyleSheet(attached->styleSheet);
-    QApplication::setPalette(attached->palette);
     for (QWidget* widget : QApplication::allWidgets()) widget->setProperty(kRole, QVariant());
     delete attached;
 }
@@ -147,11 +130,10 @@ extern "C" Q_DECL_EXPORT int SkinH_AttachRes(const unsigned char* skin, int leng
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return 5;
 
     Restore();  // a second attach replaces the first
-    auto* attached = new Attached{QApplication::palette(), qApp->styleSheet(), new Marker};
+    auto* attached = new Attached{qApp->styleSheet(), new Marker};
     Current() = attached;
     for (QWidget* widget : QApplication::allWidgets()) Mark(widget);
     qApp->installEventFilter(attached->marker);
-    QApplication::setPalette(PaletteOf(theme, attached->palette));
     qApp->setStyleSheet(StyleSheetOf(theme));
     return 0;
 }
