@@ -28,19 +28,28 @@ using testing_support::ReadFile;
 using testing_support::TempDirectory;
 using testing_support::WriteFile;
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "qt_window_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+// One QApplication for the whole run, gone before the process's static objects go.
+class QtApplication : public testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "qt_window_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] testing::Environment* const kQtApplication =
+    testing::AddGlobalTestEnvironment(new QtApplication);
 
 class QtWindow : public testing::Test {
 protected:
     void SetUp() override {
-        App();
         UseConfigDirectory(dir_.path().string());
         config_ = dir_.File("Config.ini");
     }
