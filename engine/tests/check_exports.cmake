@@ -1,8 +1,8 @@
 # Checks a Windows engine image: it begins with "MZ", objdump reads it in the expected
 # file format, and its export table names SkinH_AttachRes and SkinH_Detach.
 # cmake -DOBJDUMP=<objdump> -DIMAGE=<jedata.dll> -DFORMAT=<pei-i386> -P this
-file(READ ${IMAGE} start LIMIT 2)
-if(NOT start STREQUAL "MZ")
+file(READ ${IMAGE} start LIMIT 2 HEX)
+if(NOT start STREQUAL "4d5a")
     message(FATAL_ERROR "${IMAGE} does not begin with MZ")
 endif()
 execute_process(COMMAND ${OBJDUMP} -p ${IMAGE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
