@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     const int count = argc > 2 ? std::atoi(argv[2]) : 1000000;
     BenchWindow window;
     window.interface = argv[1];
+    window.urls.reserve(static_cast<std::size_t>(count) * 40);
     for (int i = 1; i <= count; ++i) {
         window.urls.append("http://www.example.com/p/").append(std::to_string(i)).append(".html");
         if (i < count) window.urls.append("\r\n");

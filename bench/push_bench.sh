@@ -5,18 +5,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count=${1:-1000000}
-cmake --preset native >/dev/null
-cmake --build --preset native --target push_bench practice_push >/dev/null
+build=${URLPUSH_BUILD:-build/native}  # another configured native build directory may be named
+[ "$build" = build/native ] && cmake --preset native >/dev/null
+cmake --build "$build" --target push_bench practice_push >/dev/null
 
 work=$(mktemp -d)
 trap 'kill "$server" 2>/dev/null; rm -rf "$work"' EXIT
-build/native/tools/practice_push/practice_push --port 0 --quota 100000000 >"$work/server.out" &
+"$build"/tools/practice_push/practice_push --port 0 --quota 100000000 >"$work/server.out" &
 server=$!
 for _ in $(seq 50); do grep -q 'http://' "$work/server.out" 2>/dev/null && break; sleep 0.1; done
 address=$(grep -o 'http://[^ ]*' "$work/server.out")
 
 echo "== the Submit command"
-build/native/bench/push_bench "$address" "$count" | tee "$work/program.out"
+"$build"/bench/push_bench "$address" "$count" | tee "$work/program.out"
 
 echo "== curl, the same batches one after another"
 awk -v n="$count" -v dir="$work" 'BEGIN {
@@ -28,7 +29,8 @@ awk -v n="$count" -v dir="$work" 'BEGIN {
 }'
 : >"$work/curl.cfg"
 for f in $(ls "$work"/batch*.txt | sort -V); do
-    printf 'url = "%s"\ndata-binary = "@%s"\noutput = "/dev/null"\nnext\n' "$address" "$f" >>"$work/curl.cfg"
+    [ -s "$work/curl.cfg" ] && echo next >>"$work/curl.cfg"
+    printf 'url = "%s"\ndata-binary = "@%s"\noutput = "/dev/null"\n' "$address" "$f" >>"$work/curl.cfg"
 done
 start=$(date +%s.%N)
 curl -s -K "$work/curl.cfg"
