@@ -1,5 +1,4 @@
-// The start-up and shutdown order. The skin steps sit where they belong; until the skin
-// module exists they do nothing.
+// The start-up and shutdown order, with the skin steps where they belong.
 #include "app/startup.h"
 
 #include "app/skin_steps.h"

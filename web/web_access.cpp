@@ -91,14 +91,16 @@ Bytes ReadBody(InternetApi& api, InternetHandle request) {
 }
 
 // The whole raw header block, asking again with the size the service reports when the
-// first buffer is too small; "" when there was no response.
+// first buffer is too small; "" when there was no response, including a block without a
+// status line, which some WinINet versions give after a failed send.
 Text RawHeaders(InternetApi& api, InternetHandle request) {
     Text buffer(kFirstHeaderBuffer, '\0');
     for (int attempt = 0; attempt < 3; ++attempt) {
         uint32_t length = static_cast<uint32_t>(buffer.size());
         if (api.HttpQueryInfo(request, HTTP_QUERY_RAW_HEADERS_CRLF, buffer.data(), &length,
                               nullptr)) {
-            return ToText(buffer);
+            Text headers = ToText(buffer);
+            return StatusCodeOf(headers) == 0 ? Text() : headers;
         }
         if (length <= buffer.size()) return {};
         buffer.assign(length + 1, '\0');

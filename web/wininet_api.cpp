@@ -33,9 +33,15 @@ constinit BoundFunction<BOOL(WINAPI*)(HINTERNET)> InternetCloseHandleBound{"wini
 constinit BoundFunction<BOOL(WINAPI*)(HINTERNET, DWORD, LPVOID, DWORD)> InternetSetOptionA{
     "wininet.dll", "InternetSetOptionA"};
 
-void SetTimeout(HINTERNET internet, DWORD option, int milliseconds) {
+void SetTimeout(HINTERNET handle, DWORD option, int milliseconds) {
     DWORD value = static_cast<DWORD>(milliseconds);
-    (void)InternetSetOptionA(internet, option, &value, sizeof value);
+    (void)InternetSetOptionA(handle, option, &value, sizeof value);
+}
+
+void SetTimeouts(HINTERNET handle) {
+    const WebTimeouts timeouts = CurrentWebTimeouts();
+    SetTimeout(handle, kConnectTimeoutOption, timeouts.connectMilliseconds);
+    for (DWORD option : kIdleTimeoutOptions) SetTimeout(handle, option, timeouts.idleMilliseconds);
 }
 
 class WinInetApi final : public InternetApi {
@@ -43,14 +49,7 @@ class WinInetApi final : public InternetApi {
     InternetHandle InternetOpen(const char* agent, uint32_t accessType, const char* proxy,
                                 const char* proxyBypass, uint32_t flags) override {
         HINTERNET internet = InternetOpenA(agent, accessType, proxy, proxyBypass, flags);
-        if (internet != nullptr) {
-            // Handles made from this one inherit the timeouts.
-            const WebTimeouts timeouts = CurrentWebTimeouts();
-            SetTimeout(internet, kConnectTimeoutOption, timeouts.connectMilliseconds);
-            for (DWORD option : kIdleTimeoutOptions) {
-                SetTimeout(internet, option, timeouts.idleMilliseconds);
-            }
-        }
+        if (internet != nullptr) SetTimeouts(internet);
         return internet;
     }
 

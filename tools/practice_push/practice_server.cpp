@@ -19,7 +19,7 @@ struct PracticeServer::State {
     std::ofstream record;
     int port = 0;
 
-    void Record(const httplib::Request& request) {
+    void Record(const httplib::Request& request, const std::string& body) {
         if (!record.is_open()) return;
         nlohmann::ordered_json headers = nlohmann::ordered_json::array();
         for (const auto& [name, value] : request.headers) {
@@ -31,15 +31,16 @@ struct PracticeServer::State {
         nlohmann::ordered_json line = {{"method", request.method},
                                        {"path", request.target},
                                        {"headers", headers},
-                                       {"body", request.body}};
+                                       {"body", body}};
         record << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                << '\n'
                << std::flush;
     }
 
-    void Handle(const httplib::Request& request, httplib::Response& response) {
+    void Handle(const httplib::Request& request, httplib::Response& response,
+                const std::string& body) {
         std::lock_guard lock(mutex);
-        Record(request);
+        Record(request, body);
         Reply reply{404, R"({"error":404,"message":"not found"})"};
         if (request.method == "POST") {
             // The query alone names site and token: a form-encoded body of URLs is no form.
@@ -52,7 +53,7 @@ struct PracticeServer::State {
                 const auto found = query.find(key);
                 return found == query.end() ? std::string() : found->second;
             };
-            reply = interface.Answer(request.path, value("site"), value("token"), request.body);
+            reply = interface.Answer(request.path, value("site"), value("token"), body);
         }
         response.status = reply.status;
         response.set_content(reply.body, "application/json");
@@ -64,11 +65,20 @@ PracticeServer::PracticeServer(ServerOptions options)
     if (!state_->options.recordFile.empty()) {
         state_->record.open(state_->options.recordFile, std::ios::binary | std::ios::app);
     }
-    auto handler = [this](const httplib::Request& request, httplib::Response& response) {
-        state_->Handle(request, response);
-    };
-    state_->server.Post(".*", handler);
-    state_->server.Get(".*", handler);
+    // Posts are read through a content reader: the server's own reading would refuse a
+    // form-encoded body of more than a few kilobytes, and a URL list is no form.
+    state_->server.Post(".*", [this](const httplib::Request& request, httplib::Response& response,
+                                     const httplib::ContentReader& reader) {
+        std::string body;
+        reader([&body](const char* data, std::size_t length) {
+            body.append(data, length);
+            return true;
+        });
+        state_->Handle(request, response, body);
+    });
+    state_->server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+        state_->Handle(request, response, request.body);
+    });
     state_->server.set_payload_max_length(64u << 20);
 }
 

@@ -318,6 +318,13 @@ TEST(WebAccess, NoResponseGivesEmptyHeadersAndCookies) {
     EXPECT_EQ(api.calls.back(), "InternetCloseHandle(internet)");
 }
 
+TEST(WebAccess, AHeaderBlockWithoutStatusLineCountsAsNoResponse) {
+    RecordingInternetApi api(Answering({}, "\r\n"));
+    Text headers = "old";
+    (void)WebAccess(api, "http://srv.lan/", 0, {}, nullptr, nullptr, nullptr, &headers);
+    EXPECT_EQ(headers, "");
+}
+
 // --- Early failures ---
 
 struct FailureCase {
