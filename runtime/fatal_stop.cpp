@@ -14,6 +14,11 @@ FatalReporter g_reporter = ReportFatalByDefault;
 
 }  // namespace
 
+void ReportFatalToStandardError(std::string_view title, std::string_view message) {
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
+                 static_cast<int>(message.size()), message.data());
+}
+
 FatalReporter SetFatalReporter(FatalReporter reporter) {
     FatalReporter previous = g_reporter;
     g_reporter = reporter ? reporter : ReportFatalByDefault;

@@ -15,6 +15,10 @@ using FatalReporter = void (*)(std::string_view title, std::string_view message)
 // message box on Windows) and returns the one it replaces.
 FatalReporter SetFatalReporter(FatalReporter reporter);
 
+// "title: message" as one line on standard error. The Linux default; death tests install it
+// on Windows too, where the default message box would wait for a click that never comes.
+void ReportFatalToStandardError(std::string_view title, std::string_view message);
+
 // Reports and ends the process at once with `exitCode`; no exit step runs.
 [[noreturn]] void FatalStop(std::string_view title, std::string_view message, int exitCode);
 

@@ -56,16 +56,20 @@ class WinInetApi final : public InternetApi {
     InternetHandle InternetConnect(InternetHandle internet, const char* serverName,
                                    uint16_t serverPort, const char* userName, const char* password,
                                    uint32_t service, uint32_t flags, uintptr_t context) override {
-        return InternetConnectA(internet, serverName, serverPort, userName, password, service,
-                                flags, context);
+        HINTERNET connection = InternetConnectA(internet, serverName, serverPort, userName,
+                                                password, service, flags, context);
+        if (connection != nullptr) SetTimeouts(connection);
+        return connection;
     }
 
     InternetHandle HttpOpenRequest(InternetHandle connection, const char* verb,
                                    const char* objectName, const char* version,
                                    const char* referrer, const char** acceptTypes, uint32_t flags,
                                    uintptr_t context) override {
-        return HttpOpenRequestA(connection, verb, objectName, version, referrer, acceptTypes, flags,
-                                context);
+        HINTERNET request = HttpOpenRequestA(connection, verb, objectName, version, referrer,
+                                             acceptTypes, flags, context);
+        if (request != nullptr) SetTimeouts(request);
+        return request;
     }
 
     bool HttpSendRequest(InternetHandle request, const char* headers, uint32_t headersLength,

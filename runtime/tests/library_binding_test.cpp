@@ -20,11 +20,6 @@ struct FatalReport {
     throw FatalReport{std::string(title), std::string(message)};
 }
 
-void WriteReport(std::string_view title, std::string_view message) {
-    std::fprintf(stderr, "[%.*s] [%.*s]\n", static_cast<int>(title.size()), title.data(),
-                 static_cast<int>(message.size()), message.data());
-}
-
 using Probe = int (*)();
 
 class LibraryBinding : public testing::Test {
@@ -112,7 +107,7 @@ TEST(LibraryBindingDeathTest, FatalStopEndsTheProcessWithExitCodeMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            SetFatalReporter(WriteReport);
+            SetFatalReporter(ReportFatalToStandardError);
             (void)BindFunction("urlpush_order_probe" PROBE_SUFFIX, "ProbeAnswer");
         },
         testing::ExitedWithCode(kExitMinusOne), "urlpush_order_probe.*ProbeAnswer");

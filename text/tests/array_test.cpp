@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/fatal_stop.h"
 #include "text/text.h"
 
 namespace urlpush {
@@ -68,8 +69,10 @@ TEST(TextArray, SplitsManyShortLinesInOrder) {
 
 TEST(TextArrayDeathTest, ReadOutsideTheArrayStopsTheProgram) {
     TextArray array = SplitText("a;b", ";");
+    SetFatalReporter(ReportFatalToStandardError);
     EXPECT_EXIT((void)Member(array, 3), testing::ExitedWithCode(3), "member 3 read outside 1 to 2");
     EXPECT_EXIT((void)Member(array, 0), testing::ExitedWithCode(3), "member 0 read outside");
+    SetFatalReporter(nullptr);
 }
 
 }  // namespace

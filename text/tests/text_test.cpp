@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "runtime/fatal_stop.h"
 #include "text/text.h"
 
 namespace urlpush {
@@ -341,7 +342,9 @@ TEST(Numbers, ModuloTruncatesAndBitOr) {
 }
 
 TEST(NumbersDeathTest, ModuloByZeroStopsTheProgram) {
+    SetFatalReporter(ReportFatalToStandardError);
     EXPECT_EXIT((void)Modulo(5, 0), testing::ExitedWithCode(3), "division by zero");
+    SetFatalReporter(nullptr);
 }
 
 // --- TextBetween ---
