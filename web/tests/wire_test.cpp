@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "loopback_server.h"
@@ -260,6 +262,21 @@ TEST_F(Wire, ASilentServerTimesOut) {
     const double seconds = SecondsSince(start);
     EXPECT_GE(seconds, 0.9);
     EXPECT_LT(seconds, 10.0);
+    EXPECT_EQ(returnedHeaders, "");
+}
+
+// The fixture's server answers curl -k, so only its certificate stands between it and a
+// reply: certificates are checked and an untrusted one is no answer.
+TEST_F(Wire, AnUntrustedCertificateGivesAnEmptyResult) {
+    const char* dir = std::getenv("URLPUSH_TLS_DIR");
+    ASSERT_NE(dir, nullptr) << "URLPUSH_TLS_DIR is set by the test run's TLS server fixture";
+    std::string port;
+    std::ifstream(std::string(dir) + "/port") >> port;
+    ASSERT_FALSE(port.empty()) << "no port from the TLS server in " << dir;
+    Text returnedHeaders = "old";
+    EXPECT_EQ(WebAccess("https://127.0.0.1:" + port + "/", 0, {}, nullptr, nullptr, nullptr,
+                        &returnedHeaders),
+              "");
     EXPECT_EQ(returnedHeaders, "");
 }
 
