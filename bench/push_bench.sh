@@ -30,7 +30,7 @@ awk -v n="$count" -v dir="$work" 'BEGIN {
 : >"$work/curl.cfg"
 for f in $(ls "$work"/batch*.txt | sort -V); do
     [ -s "$work/curl.cfg" ] && echo next >>"$work/curl.cfg"
-    printf 'url = "%s"\ndata-binary = "@%s"\noutput = "/dev/null"\n' "$address" "$f" >>"$work/curl.cfg"
+    printf 'url = "%s"\ndata-binary = "@%s"\nheader = "Expect:"\nheader = "Connection: close"\noutput = "/dev/null"\n' "$address" "$f" >>"$work/curl.cfg"
 done
 start=$(date +%s.%N)
 curl -s -K "$work/curl.cfg"
