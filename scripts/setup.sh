@@ -9,7 +9,7 @@ packages=(
     googletest libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
     wine wine32:i386 wine64
-    xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales
+    xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei fonts-wine locales
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
