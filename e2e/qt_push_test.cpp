@@ -14,6 +14,7 @@
 
 #include "app/qt/qt_main_window.h"
 #include "app/submit_command.h"
+#include "app/tests/qt_test_application.h"
 #include "app/tests/temp_directory.h"
 #include "app/window_events.h"
 #include "e2e/push_scenarios.h"
@@ -22,24 +23,6 @@
 
 namespace urlpush::e2e {
 namespace {
-
-class QtApplication : public testing::Environment {
-public:
-    void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "qt_push_e2e_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] testing::Environment* const kQtApplication =
-    testing::AddGlobalTestEnvironment(new QtApplication);
 
 class QtPush : public testing::Test {
 protected:

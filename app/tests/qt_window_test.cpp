@@ -17,6 +17,7 @@
 
 #include "app/qt/qt_main_window.h"
 #include "app/qt/qt_text.h"
+#include "app/tests/qt_test_application.h"
 #include "app/tests/temp_directory.h"
 #include "app/window_events.h"
 #include "app/window_layout.h"
@@ -27,25 +28,6 @@ namespace {
 using testing_support::ReadFile;
 using testing_support::TempDirectory;
 using testing_support::WriteFile;
-
-// One QApplication for the whole run, gone before the process's static objects go.
-class QtApplication : public testing::Environment {
-public:
-    void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "qt_window_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] testing::Environment* const kQtApplication =
-    testing::AddGlobalTestEnvironment(new QtApplication);
 
 class QtWindow : public testing::Test {
 protected:
