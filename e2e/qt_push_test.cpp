@@ -1,14 +1,14 @@
 // The Linux program's window pushing to the practice interface on 127.0.0.1: the address
 // typed, the list pasted, the button clicked, as a person would; checked through what the
 // interface recorded and what the log box shows.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <thread>
 
@@ -25,7 +25,7 @@ namespace urlpush::e2e {
 namespace {
 
 class QtPush : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         UseConfigDirectory(dir_.path().string());  // the typed address lands in Config.ini
         record_ = dir_.File("record.jsonl");
@@ -91,8 +91,8 @@ TEST_F(QtPush, FourThousandLinesGoInTwoBatches) {
 }
 
 TEST_F(QtPush, WrongTokenLogsTheInterfacesMessage) {
-    const std::string address =
-        "http://127.0.0.1:" + std::to_string(server_->Port()) + "/urls?site=www.example.com&token=bad";
+    const std::string address = "http://127.0.0.1:" + std::to_string(server_->Port()) +
+                                "/urls?site=www.example.com&token=bad";
     Push(address, "http://www.example.com/a");
     EXPECT_EQ(RequestsSince(record_, 0).size(), 1u);
     EXPECT_EQ(Log(), kWrongToken);

@@ -11,7 +11,6 @@
 #include "app/tests/temp_directory.h"
 
 #ifndef _WIN32
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -131,16 +130,6 @@ TEST(ProfileLinux, WriteLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(entries, 1);
 }
 
-// Write permission is not checked for root; the file-system user id makes the check real.
-class AsOtherUser {
-public:
-    AsOtherUser() : previous_(static_cast<uid_t>(setfsuid(geteuid() == 0 ? 65534 : geteuid()))) {}
-    ~AsOtherUser() { setfsuid(previous_); }
-
-private:
-    uid_t previous_;
-};
-
 TEST(ProfileLinux, ReadOnlyDirectoryFailsAndKeepsTheFile) {
     TempDirectory dir;
     const std::string file = dir.File("Config.ini");
@@ -148,7 +137,7 @@ TEST(ProfileLinux, ReadOnlyDirectoryFailsAndKeepsTheFile) {
     ::chmod(file.c_str(), 0644);
     ::chmod(dir.path().c_str(), 0555);
     {
-        AsOtherUser other;
+        testing_support::AsOtherUser other;
         EXPECT_FALSE(WriteProfileText(file, "Config", "url", "new"));
     }
     EXPECT_EQ(ReadFile(file), "[Config]\r\nurl=old\r\n");

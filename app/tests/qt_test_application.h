@@ -10,14 +10,14 @@
 namespace urlpush::testing_support {
 
 class QtApplication : public testing::Environment {
-public:
+  public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QApplication>(argc_, argv_);
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     int argc_ = 1;
     char name_[11] = "qt_testing";
     char* argv_[2] = {name_, nullptr};

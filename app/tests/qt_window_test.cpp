@@ -1,5 +1,9 @@
 // The Qt window driven as a person would, on the offscreen platform: keys, clicks and
 // focus, checked through what the boxes show and what lands in Config.ini.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,11 +12,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextCursor>
-#include <gtest/gtest.h>
-#include <sys/fsuid.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <memory>
 
 #include "app/qt/qt_main_window.h"
@@ -25,12 +24,13 @@
 namespace urlpush {
 namespace {
 
+using testing_support::AsOtherUser;
 using testing_support::ReadFile;
 using testing_support::TempDirectory;
 using testing_support::WriteFile;
 
 class QtWindow : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         UseConfigDirectory(dir_.path().string());
         config_ = dir_.File("Config.ini");
@@ -67,10 +67,14 @@ TEST_F(QtWindow, FirstStartWithoutConfigCreatesEmptyKey) {
 }
 
 TEST_F(QtWindow, StartShowsStoredAddressAndWritesItBack) {
-    WriteFile(config_, "[A]\r\nk=1\r\n[Config]\r\nurl = http://push.example/u?t=\xE6\x8F\x90 \r\n");  // UTF-8 on disk
+    WriteFile(
+        config_,
+        "[A]\r\nk=1\r\n[Config]\r\nurl = http://push.example/u?t=\xE6\x8F\x90 \r\n");  // UTF-8 on
+                                                                                       // disk
     Start();
     EXPECT_EQ(window_->BoxText(Box::编辑框1), "http://push.example/u?t=\xCC\xE1");
-    EXPECT_EQ(window_->编辑框1()->text(), QString::fromUtf8("http://push.example/u?t=\xE6\x8F\x90"));
+    EXPECT_EQ(window_->编辑框1()->text(),
+              QString::fromUtf8("http://push.example/u?t=\xE6\x8F\x90"));
     EXPECT_EQ(ReadFile(config_),
               "[A]\r\nk=1\r\n[Config]\r\nurl =http://push.example/u?t=\xE6\x8F\x90\r\n");
 }
@@ -93,15 +97,6 @@ TEST_F(QtWindow, SetBoxTextRaisesOneEventEvenForTheSameText) {
     window_->SetBoxText(Box::编辑框1, "");  // unchanged text, still written
     EXPECT_EQ(ReadFile(config_), "[Config]\r\nurl=\r\n");
 }
-
-class AsOtherUser {
-public:
-    AsOtherUser() : previous_(static_cast<uid_t>(setfsuid(geteuid() == 0 ? 65534 : geteuid()))) {}
-    ~AsOtherUser() { setfsuid(previous_); }
-
-private:
-    uid_t previous_;
-};
 
 TEST_F(QtWindow, ReadOnlyDirectoryIsSilent) {
     WriteFile(config_, "[Config]\r\nurl=old\r\n");
@@ -189,8 +184,8 @@ TEST_F(QtWindow, InputDuringACommandIsDropped) {
     Start();
     onSubmit_ = [this](WindowServices& w) {
         // A person types and clicks again while the command runs.
-        QCoreApplication::postEvent(window_->编辑框1(),
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z"));
+        QCoreApplication::postEvent(
+            window_->编辑框1(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z"));
         QTest::mouseClick(window_->按钮1(), Qt::LeftButton);
         w.AppendText(Box::编辑框3, "report\r\n");
     };
@@ -216,13 +211,15 @@ TEST_F(QtWindow, LayoutAsDescribed) {
         QWidget* widget;
         layout::Control control;
     };
-    const Expected controls[] = {{window_->标签1(), layout::标签1},  {window_->编辑框1(), layout::编辑框1},
-                                 {window_->标签2(), layout::标签2},  {window_->编辑框2(), layout::编辑框2},
-                                 {window_->按钮1(), layout::按钮1}, {window_->编辑框3(), layout::编辑框3}};
+    const Expected controls[] = {
+        {window_->标签1(), layout::标签1}, {window_->编辑框1(), layout::编辑框1},
+        {window_->标签2(), layout::标签2}, {window_->编辑框2(), layout::编辑框2},
+        {window_->按钮1(), layout::按钮1}, {window_->编辑框3(), layout::编辑框3}};
     for (const Expected& e : controls)
-        EXPECT_EQ(e.widget->geometry(), QRect(e.control.left, e.control.top, e.control.width,
-                                               e.control.height));
-    EXPECT_EQ(window_->标签1()->text(), QString::fromUtf8("\xE6\x8E\xA8\xE9\x80\x81\xE6\x8E\xA5\xE5\x8F\xA3\xEF\xBC\x9A"));
+        EXPECT_EQ(e.widget->geometry(),
+                  QRect(e.control.left, e.control.top, e.control.width, e.control.height));
+    EXPECT_EQ(window_->标签1()->text(),
+              QString::fromUtf8("\xE6\x8E\xA8\xE9\x80\x81\xE6\x8E\xA5\xE5\x8F\xA3\xEF\xBC\x9A"));
     EXPECT_EQ(window_->按钮1()->text(), QString::fromUtf8("\xE6\x8F\x90\xE4\xBA\xA4"));
     const QPalette log = window_->编辑框3()->palette();
     EXPECT_EQ(log.color(QPalette::Text), QColor(0, 128, 0));

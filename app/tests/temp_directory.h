@@ -7,10 +7,15 @@
 #include <sstream>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/fsuid.h>
+#include <unistd.h>
+#endif
+
 namespace urlpush::testing_support {
 
 class TempDirectory {
-public:
+  public:
     TempDirectory() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -29,7 +34,7 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
     [[nodiscard]] std::string File(const char* name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -41,7 +46,23 @@ inline std::string ReadFile(const std::string& path) {
 }
 
 inline void WriteFile(const std::string& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+#ifndef _WIN32
+// Write permission is not checked for root; while one of these lives, the file-system user
+// id is another user's, so a read-only directory really refuses writes.
+class AsOtherUser {
+  public:
+    AsOtherUser() : previous_(static_cast<uid_t>(setfsuid(geteuid() == 0 ? 65534 : geteuid()))) {}
+    AsOtherUser(const AsOtherUser&) = delete;
+    AsOtherUser& operator=(const AsOtherUser&) = delete;
+    ~AsOtherUser() { setfsuid(previous_); }
+
+  private:
+    uid_t previous_;
+};
+#endif
 
 }  // namespace urlpush::testing_support
