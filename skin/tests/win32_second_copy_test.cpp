@@ -1,9 +1,11 @@
 // Two copies of the Windows program started from one folder, as separate processes: the
 // second cannot rewrite the jedata.dll the first has loaded, attaches from that file all
 // the same, and the first keeps running; both close normally and leave the file on disk.
-#include <gtest/gtest.h>
-#include <tlhelp32.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
