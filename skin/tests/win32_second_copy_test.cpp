@@ -2,8 +2,8 @@
 // second cannot rewrite the jedata.dll the first has loaded, attaches from that file all
 // the same, and the first keeps running; both close normally and leave the file on disk.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <tlhelp32.h>
+
+#include <tlhelp32.h>  // after windows.h, which it needs
 
 #include <gtest/gtest.h>
 
