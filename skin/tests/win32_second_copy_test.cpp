@@ -72,17 +72,7 @@ class Running {
     // Closes the window as its close box does and returns the exit code, or -2 when the
     // process did not end within ten seconds.
     int Close() {
-        EnumWindows(
-            [](HWND window, LPARAM self) -> BOOL {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == reinterpret_cast<Running*>(self)->process_.dwProcessId &&
-                    IsWindowVisible(window)) {
-                    PostMessageW(window, WM_CLOSE, 0, 0);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        EnumWindows(CloseIfOurs, reinterpret_cast<LPARAM>(this));
         if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) return -2;
         DWORD code = 0;
         GetExitCodeProcess(process_.hProcess, &code);
@@ -92,6 +82,16 @@ class Running {
     [[nodiscard]] bool started() const { return started_; }
 
   private:
+    static BOOL CALLBACK CloseIfOurs(HWND window, LPARAM self) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == reinterpret_cast<Running*>(self)->process_.dwProcessId &&
+            IsWindowVisible(window)) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        return TRUE;
+    }
+
     PROCESS_INFORMATION process_{};
     bool started_ = false;
 };
