@@ -122,10 +122,7 @@ extern "C" Q_DECL_EXPORT int SkinH_AttachRes(const unsigned char* skin, int leng
                                              const char* /*text*/, int /*first*/,
                                              int /*second*/, int /*third*/) {
     SkinTheme theme;
-    if (skin == nullptr || length <= 0) return static_cast<int>(SkinError::Truncated);
-    const SkinError error = ReadSkin(
-        std::string_view(reinterpret_cast<const char*>(skin), static_cast<std::size_t>(length)),
-        theme);
+    const SkinError error = ReadSkin(skin, length, theme);
     if (error != SkinError::None) return static_cast<int>(error);
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return 5;
 

@@ -137,4 +137,11 @@ SkinError ReadSkin(std::string_view data, SkinTheme& theme) {
     return SkinError::None;
 }
 
+SkinError ReadSkin(const unsigned char* skin, int length, SkinTheme& theme) {
+    if (skin == nullptr || length <= 0) return SkinError::Truncated;
+    return ReadSkin(
+        std::string_view(reinterpret_cast<const char*>(skin), static_cast<std::size_t>(length)),
+        theme);
+}
+
 }  // namespace urlpush::engine

@@ -72,4 +72,7 @@ enum class SkinError : int {
 // Reads `data` into `theme`; `theme` is written only when the result is SkinError::None.
 [[nodiscard]] SkinError ReadSkin(std::string_view data, SkinTheme& theme);
 
+// The same for the skin as SkinH_AttachRes receives it; a null or empty skin is Truncated.
+[[nodiscard]] SkinError ReadSkin(const unsigned char* skin, int length, SkinTheme& theme);
+
 }  // namespace urlpush::engine

@@ -10,10 +10,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <thread>
+
+#include "app/tests/temp_directory.h"
 
 namespace {
 
@@ -72,9 +72,8 @@ class Running {
 };
 
 TEST(SecondCopy, AttachesWhileTheFirstRunsOnUnharmed) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("urlpush-copies-" + std::to_string(std::random_device()()));
-    fs::create_directories(folder);
+    const urlpush::testing_support::TempDirectory dir;
+    const fs::path& folder = dir.path();
     const fs::path program = folder / "urlpush", written = folder / "jedata.dll";
     fs::copy_file(PROGRAM_PATH, program);
     {
@@ -94,7 +93,6 @@ TEST(SecondCopy, AttachesWhileTheFirstRunsOnUnharmed) {
             << first.Mapping(written);
         EXPECT_TRUE(second.Alive());
     }
-    fs::remove_all(folder);
 }
 
 }  // namespace

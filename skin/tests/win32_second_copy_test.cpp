@@ -9,9 +9,10 @@
 
 #include <chrono>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <thread>
+
+#include "app/tests/temp_directory.h"
 
 namespace {
 
@@ -97,9 +98,8 @@ class Running {
 };
 
 TEST(SecondCopy, AttachesFromTheFileTheFirstHoldsAndBothCloseNormally) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("urlpush-copies-" + std::to_string(std::random_device()()));
-    fs::create_directories(folder);
+    const urlpush::testing_support::TempDirectory dir;
+    const fs::path& folder = dir.path();
     const fs::path program = folder / "urlpush.exe", written = folder / "jedata.dll";
     fs::copy_file(PROGRAM_PATH, program);
     {
@@ -125,8 +125,6 @@ TEST(SecondCopy, AttachesFromTheFileTheFirstHoldsAndBothCloseNormally) {
         EXPECT_EQ(first.Close(), 0);
     }
     EXPECT_TRUE(fs::exists(written)) << "the delete at close fails while the file is loaded";
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
 }
 
 }  // namespace
